@@ -1,0 +1,35 @@
+#include "ui/Color.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace ui {
+
+namespace {
+constexpr std::size_t kArgbDigits = 8;
+constexpr int kHexBase = 16;
+}  // namespace
+
+std::optional<TAlphaColor> ParseColor(std::string_view text) {
+  if (text.size() != kArgbDigits + 1 || text.front() != '#') return std::nullopt;
+  TAlphaColor value = 0;
+  const char* first = text.data() + 1;
+  const char* last = text.data() + text.size();
+  auto [end, ec] = std::from_chars(first, last, value, kHexBase);
+  if (ec != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+TAlphaColor InterpolateColor(TAlphaColor from, TAlphaColor to, float t) {
+  t = std::clamp(t, 0.0f, 1.0f);
+  TAlphaColor out = 0;
+  for (int shift = 0; shift < 32; shift += 8) {
+    const float a = static_cast<float>((from >> shift) & 0xFF);
+    const float b = static_cast<float>((to >> shift) & 0xFF);
+    const auto c = static_cast<TAlphaColor>(a + (b - a) * t + 0.5f);
+    out |= (c & 0xFF) << shift;
+  }
+  return out;
+}
+
+}  // namespace ui
