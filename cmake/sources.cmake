@@ -47,6 +47,8 @@ if(WIN32)
         add_executable(${tname} ${tsrc})
         target_link_libraries(${tname} PRIVATE krvl_win krvl_core ${KRVL_WIN_LIBS} ws2_32)
         target_link_options(${tname} PRIVATE -municode)
+        # A tool's own settings (e.g. the GUI subsystem) live beside its sources.
+        include(${tdir}/tool.cmake OPTIONAL)
       endif()
     endif()
   endforeach()
