@@ -35,6 +35,18 @@ struct RecordingFactory : TFormUtilsFactory {
   }
 };
 
+// Every operation once; gives what FindWindow answered.
+ui::TWindowHandle CallEveryOperation(TFormUtils& utils, ui::Form* form) {
+  const ui::TWindowHandle found = utils.FindWindow(u"cap");
+  utils.HideTaskbar();
+  utils.ShowTaskbar();
+  utils.BringToFront();
+  utils.BringToFront(7);
+  utils.RegisterMinimizeProc(form, [](bool) {});
+  utils.RegisterMinimizeProc(nullptr, nullptr);
+  return found;
+}
+
 // Puts the test's own factory (or none) in place of whatever the program
 // registered, and puts that back afterwards.
 class FormUtilsFacade : public ::testing::Test {
@@ -52,12 +64,7 @@ class FormUtilsFacade : public ::testing::Test {
 
 TEST_F(FormUtilsFacade, WithoutFactoryDoesNothing) {
   TFormUtils utils;
-  EXPECT_EQ(utils.FindWindow(u"KORVALCOIN CORE KRVL WALLET "), 0u);
-  utils.HideTaskbar();
-  utils.ShowTaskbar();
-  utils.BringToFront();
-  utils.BringToFront(7);
-  utils.RegisterMinimizeProc(nullptr, [](bool) {});
+  EXPECT_EQ(CallEveryOperation(utils, nullptr), 0u);
 }
 
 TEST_F(FormUtilsFacade, ForwardsToOneImplementationItOwns) {
@@ -67,13 +74,7 @@ TEST_F(FormUtilsFacade, ForwardsToOneImplementationItOwns) {
   {
     TFormUtils utils;
     ASSERT_EQ(factory->created, 1);
-    EXPECT_EQ(utils.FindWindow(u"cap"), 42u);
-    utils.HideTaskbar();
-    utils.ShowTaskbar();
-    utils.BringToFront();
-    utils.BringToFront(7);
-    utils.RegisterMinimizeProc(form, [](bool) {});
-    utils.RegisterMinimizeProc(nullptr, nullptr);
+    EXPECT_EQ(CallEveryOperation(utils, form), 42u);
     auto impl = factory->last.lock();
     ASSERT_TRUE(impl);
     EXPECT_EQ(impl->calls, (std::vector<std::string>{"FindWindow:cap", "HideTaskbar", "ShowTaskbar", "BringToFront",
