@@ -13,4 +13,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   done
   "$WINESERVER" -w
 fi
+# GDI+ needs Tahoma; this Wine does not list the fonts of its own data folder,
+# so the prefix gets a copy.
+fonts_dir="$WINEPREFIX/drive_c/windows/Fonts"
+for font in tahoma.ttf tahomabd.ttf; do
+  if [ ! -f "$fonts_dir/$font" ] && [ -f "/usr/share/wine/fonts/$font" ]; then
+    mkdir -p "$fonts_dir"
+    cp "/usr/share/wine/fonts/$font" "$fonts_dir/"
+  fi
+done
 "$WINESERVER" -p 2>/dev/null || true

@@ -111,6 +111,7 @@ void Form::Create(const nlohmann::json& layout) {
   }
   if (read.lang) read.lang->Activate();
   Realign();
+  Loaded();
   if (Factory()) {
     window_ = Factory()(*this);
     TMessageManager::DefaultManager().SendMessage(this, TAfterCreateFormHandle{this});

@@ -106,6 +106,11 @@ class Form {
   void Invalidate();
   void Realign();
 
+ protected:
+  // Called when the layout has been read, before the OnCreate handler: the
+  // place for a derived form to take its components.
+  virtual void Loaded() {}
+
  private:
   [[noreturn]] static void ThrowMissing(std::u16string_view name);
   void RunHandler(const std::string& event);

@@ -47,15 +47,16 @@ void RoundedPath(Gdiplus::GraphicsPath& path, const TRectF& r, float radius) {
   path.CloseFigure();
 }
 
-const Gdiplus::FontFamily& Family(const std::wstring& name) {
+// Null when the system has no such family.
+const Gdiplus::FontFamily* Family(const std::wstring& name) {
   auto& families = TheCaches().families;
   auto found = families.find(name);
   if (found == families.end()) {
     auto family = std::make_unique<Gdiplus::FontFamily>(name.c_str());
-    if (family->GetLastStatus() != Gdiplus::Ok) family.reset(Gdiplus::FontFamily::GenericSansSerif()->Clone());
+    if (family->GetLastStatus() != Gdiplus::Ok) family.reset();
     found = families.emplace(name, std::move(family)).first;
   }
-  return *found->second;
+  return found->second.get();
 }
 
 bool HasCjk(const std::u16string& text) {
@@ -146,7 +147,10 @@ void TGdiplusCanvas::DrawText(const std::u16string& text, const TRectF& r, const
   if (font.Style & fsBold) style |= Gdiplus::FontStyleBold;
   if (font.Style & fsItalic) style |= Gdiplus::FontStyleItalic;
   if (font.Style & fsUnderline) style |= Gdiplus::FontStyleUnderline;
-  Gdiplus::Font gdiFont(&Family(family), font.Size, style, Gdiplus::UnitPixel);
+  const Gdiplus::FontFamily* fam = Family(family);
+  if (!fam) fam = Family(kDefaultFamily);
+  if (!fam) return;
+  Gdiplus::Font gdiFont(fam, font.Size, style, Gdiplus::UnitPixel);
   Gdiplus::StringFormat format;
   format.SetAlignment(Alignment(horz));
   format.SetLineAlignment(Alignment(vert));

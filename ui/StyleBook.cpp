@@ -29,13 +29,12 @@ std::shared_ptr<TStyleBook> TStyleBook::FromJson(const nlohmann::json& book) {
   }
   for (const auto& [name, values] : out->styles_) {
     std::set<std::string> seen{name};
-    for (auto p = values.find(kParentKey); p != values.end();) {
-      const std::string parent = p->get<std::string>();
+    const nlohmann::json* style = &values;
+    while (style->contains(kParentKey)) {
+      const std::string parent = style->at(kParentKey).get<std::string>();
       if (!out->styles_.contains(parent)) throw std::runtime_error("style book: unknown parent " + parent);
       if (!seen.insert(parent).second) throw std::runtime_error("style book: parent cycle at " + name);
-      const auto& next = out->styles_.at(parent);
-      p = next.find(kParentKey);
-      if (p == next.end()) break;
+      style = &out->styles_.at(parent);
     }
   }
   return out;

@@ -1,0 +1,30 @@
+#pragma once
+// The main window. It decides while being created what this process is:
+// the relaunch with administrator rights (no argument), the window with its
+// commands ("dummy"), or the hand-off of a payment link (anything else).
+#include "ui/Button.h"
+#include "ui/Form.h"
+
+// Enabled state and the opacity that shows it: 1.0 enabled, 0.5 disabled.
+void SetButtonEnabled(ui::TButton& button, bool enabled);
+
+class TfrmMain : public ui::Form {
+ public:
+  TfrmMain();
+  bool CanShow() override;
+
+ protected:
+  void Loaded() override;
+
+ private:
+  void FormCreate();
+  void ProcCommand();
+  void btnExitClick();
+
+  ui::TButton* btnReg = nullptr;
+  ui::TButton* btnUnreg = nullptr;
+  ui::TButton* btnCreateParam = nullptr;
+  ui::TButton* btnExit = nullptr;
+  ui::TLabel* lblCreated = nullptr;
+  bool FCanVisible = false;
+};
