@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "ui/Application.Win.h"
 #include "ui/WinText.Win.h"
 
 namespace ui {
@@ -68,16 +69,24 @@ const wchar_t* Caption(MsgDlgType type) {
   return L"";
 }
 
+HWND Owner() {
+  HWND owner = GetActiveWindow();
+  if (!owner) {
+    const auto& app = Application::Current();
+    if (const Form* form = app.ActiveForm() ? app.ActiveForm() : app.MainForm()) {
+      owner = reinterpret_cast<HWND>(form->Handle());
+    }
+  }
+  // A hidden owner would hide the box's taskbar button: own none instead.
+  return owner && IsWindowVisible(owner) ? owner : nullptr;
+}
+
 }  // namespace
 
-WinMessageDialogService::WinMessageDialogService(std::function<TWindowHandle()> mainWindow)
-    : mainWindow_(std::move(mainWindow)) {}
-
-void WinMessageDialogService::MessageDialog(const std::u16string& message, MsgDlgType type, MsgDlgButtons buttons,
-                                            MsgDlgBtn defaultButton, int /*helpContext*/,
-                                            TInputCloseDialogProc closeProc) {
-  HWND owner = GetActiveWindow();
-  if (!owner && mainWindow_) owner = reinterpret_cast<HWND>(mainWindow_());
+void TWinMessageDialogService::MessageDialog(const std::u16string& message, MsgDlgType type, MsgDlgButtons buttons,
+                                             MsgDlgBtn defaultButton, int /*helpContext*/,
+                                             TInputCloseDialogProc closeProc) {
+  const HWND owner = Owner();
   const BoxButtons& box = ChooseBox(buttons);
   // Without an owner the box still blocks every window of this thread, and it
   // comes to the front: a link click from a browser must see the question.

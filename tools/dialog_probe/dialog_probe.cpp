@@ -40,7 +40,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring_view kind = argv[1];
   Log log(argv[2]);
   const std::u16string message = ui::U16(argv[3]);
-  ui::PlatformServices::Current().Add<ui::IMessageDialogService>(std::make_shared<ui::WinMessageDialogService>());
+  ui::PlatformServices::Current().Add<ui::IMessageDialogService>(std::make_shared<ui::TWinMessageDialogService>());
   auto record = [&log](bool answer) { log.Line(answer ? "true" : "false"); };
   if (kind == L"info") {
     qx::ShowInfoDialog(message);

@@ -6,12 +6,17 @@
 
 #include "support/Process.Win.h"
 #include "support/Robot.Win.h"
+#include "ui/Text.h"
 
 namespace {
 
 using testsupport::RobotClick;
 
 constexpr auto kExitTimeout = std::chrono::milliseconds(15000);
+
+std::u16string LogFile(const testsupport::TempDir& dir, std::size_t i) {
+  return dir.File(u"log" + ui::FromAscii(std::to_string(i)));
+}
 
 struct Case {
   const char16_t* kind;
@@ -35,7 +40,7 @@ TEST(DialogsOnWindows, BoxesShowTheirButtonsDefaultsAndDeliverTheAnswerOnceBefor
   std::vector<testsupport::Child> probes;
   for (std::size_t i = 0; i < cases.size(); ++i) {
     probes.push_back(testsupport::StartProcess(u"\"" + testsupport::BinPath(u"dialog_probe.exe") + u"\" " +
-                                               cases[i].kind + u" \"" + dir.File(u"log" + std::u16string(1, u'0' + i)) +
+                                               cases[i].kind + u" \"" + LogFile(dir, i) +
                                                u"\" \"" + message + u"\""));
     ASSERT_TRUE(probes.back().Started());
   }
@@ -51,7 +56,7 @@ TEST(DialogsOnWindows, BoxesShowTheirButtonsDefaultsAndDeliverTheAnswerOnceBefor
     SCOPED_TRACE(testing::Message() << "case " << i);
     ASSERT_TRUE(probes[i].WaitExit(kExitTimeout));
     EXPECT_EQ(probes[i].ExitCode(), 0u);
-    EXPECT_TRUE(testsupport::ReadUtf8File(dir.File(u"log" + std::u16string(1, u'0' + i))) == cases[i].log);
+    EXPECT_TRUE(testsupport::ReadUtf8File(LogFile(dir, i)) == cases[i].log);
   }
 }
 
