@@ -53,5 +53,7 @@ foreach(d ${test_dirs})
     endif()
     add_test(NAME ${tname} COMMAND test_${tname})
     set_tests_properties(${tname} PROPERTIES TIMEOUT 600)
+    # A folder's extra runs of its program (another locale, a filter) live beside its tests.
+    include(${d}/test.cmake OPTIONAL)
   endif()
 endforeach()

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/PlatformServices.h"
+#include "support/ScopedService.h"
 
 namespace qx::utils {
 namespace {
@@ -47,29 +47,15 @@ ui::TWindowHandle CallEveryOperation(TFormUtils& utils, ui::Form* form) {
   return found;
 }
 
-// Puts the test's own factory (or none) in place of whatever the program
-// registered, and puts that back afterwards.
-class FormUtilsFacade : public ::testing::Test {
- protected:
-  void SetUp() override {
-    saved_ = ui::PlatformServices::Current().Get<IFormUtilsFactory>();
-    ui::PlatformServices::Current().Remove<IFormUtilsFactory>();
-  }
-  void TearDown() override {
-    ui::PlatformServices::Current().Remove<IFormUtilsFactory>();
-    if (saved_) ui::PlatformServices::Current().Add<IFormUtilsFactory>(saved_);
-  }
-  std::shared_ptr<IFormUtilsFactory> saved_;
-};
-
-TEST_F(FormUtilsFacade, WithoutFactoryDoesNothing) {
+TEST(FormUtilsFacade, WithoutFactoryDoesNothing) {
+  testsupport::ScopedService<IFormUtilsFactory> none;
   TFormUtils utils;
   EXPECT_EQ(CallEveryOperation(utils, nullptr), 0u);
 }
 
-TEST_F(FormUtilsFacade, ForwardsToOneImplementationItOwns) {
+TEST(FormUtilsFacade, ForwardsToOneImplementationItOwns) {
   auto factory = std::make_shared<RecordingFactory>();
-  ui::PlatformServices::Current().Add<IFormUtilsFactory>(factory);
+  testsupport::ScopedService<IFormUtilsFactory> registered(factory);
   auto form = reinterpret_cast<ui::Form*>(0x10);  // only passed through
   {
     TFormUtils utils;
