@@ -28,15 +28,20 @@ struct FakeFactory : TCLIFactory {
   std::shared_ptr<ICLI> CreateCLI() override { return cli; }
 };
 
+// A handler that keeps the lines and gives the same answer to each.
+TCLIReadEvent Collect(std::vector<std::u16string>& lines, bool answer) {
+  return [&lines, answer](const std::u16string& iLine) {
+    lines.push_back(iLine);
+    return answer;
+  };
+}
+
 TEST(CLIFacade, WithoutFactoryGivesNothingButOneEmptyLine) {
   testsupport::ScopedService<ICLIFactory> none;
   TCLI cli;
   EXPECT_EQ(cli.Execute(u"prog.exe"), u"");
   std::vector<std::u16string> lines;
-  cli.WhileExec(u"prog.exe", [&](const std::u16string& iLine) {
-    lines.push_back(iLine);
-    return false;
-  });
+  cli.WhileExec(u"prog.exe", Collect(lines, false));
   EXPECT_EQ(lines, std::vector<std::u16string>{u""});
   cli.WhileExec(u"prog.exe", nullptr);
   cli.WhileBreak();
@@ -48,10 +53,7 @@ TEST(CLIFacade, ForwardsToTheImplementation) {
   TCLI cli;
   EXPECT_EQ(cli.Execute(u"a.exe"), u"out\r\n");
   std::vector<std::u16string> lines;
-  cli.WhileExec(u"b.exe x", [&](const std::u16string& iLine) {
-    lines.push_back(iLine);
-    return true;
-  });
+  cli.WhileExec(u"b.exe x", Collect(lines, true));
   cli.WhileBreak();
   EXPECT_EQ(factory->cli->commands, (std::vector<std::u16string>{u"a.exe", u"b.exe x"}));
   EXPECT_EQ(lines, std::vector<std::u16string>{u"line"});
