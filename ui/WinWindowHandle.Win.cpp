@@ -315,7 +315,7 @@ LRESULT TWinWindowHandle::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       hwnd_ = nullptr;
       break;
     default:
-      if (msg == InspectMessage() && wParam) {
+      if (msg == InspectMessage() && IsWindow(reinterpret_cast<HWND>(wParam))) {
         const std::string json = DescribeForm(form_);
         COPYDATASTRUCT cds{kInspectReply, static_cast<DWORD>(json.size()), const_cast<char*>(json.data())};
         SendMessageW(reinterpret_cast<HWND>(wParam), WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd_),

@@ -1,0 +1,38 @@
+#include "app/Units.Win.h"
+
+#include <iterator>
+
+#include "ui/WindowsServices.Win.h"
+
+namespace app {
+namespace {
+
+struct TUnit {
+  void (*start)();
+  void (*end)();  // may be null
+};
+
+// In start order.
+constexpr TUnit kUnits[] = {
+    {ui::RegisterWindowsServices, nullptr},
+};
+
+int gStarted = 0;
+
+}  // namespace
+
+void StartUnits() {
+  for (const TUnit& unit : kUnits) {
+    unit.start();
+    ++gStarted;
+  }
+}
+
+void EndUnits() {
+  while (gStarted > 0) {
+    const TUnit& unit = kUnits[--gStarted];
+    if (unit.end) unit.end();
+  }
+}
+
+}  // namespace app
