@@ -1,6 +1,7 @@
 #include "ui/GdiplusCanvas.Win.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 
@@ -16,6 +17,7 @@ constexpr wchar_t kDefaultFamily[] = L"Tahoma";
 constexpr wchar_t kCjkFamily[] = L"MS UI Gothic";
 constexpr char16_t kFirstCjk = 0x2E80;
 constexpr float kFocusInset = 2.0f;
+constexpr char16_t kDoubleSizeSuffix[] = u"_2x";
 
 struct Caches {
   std::map<std::u16string, std::unique_ptr<Gdiplus::Bitmap>> bitmaps;
@@ -110,32 +112,51 @@ void TGdiplusCanvas::FillRect(const TRectF& r, TAlphaColor color, float opacity)
   g_.FillRectangle(&brush, ToRect(r));
 }
 
+float TGdiplusCanvas::Snap(float logical) const { return std::round(logical * scale_) / scale_; }
+
+float TGdiplusCanvas::PenPixels(float logicalWidth) const { return std::max(1.0f, std::round(logicalWidth * scale_)); }
+
 void TGdiplusCanvas::FillButtonFace(const TRectF& r, float radius, TAlphaColor top, TAlphaColor bottom,
                                     TAlphaColor border, float opacity) {
-  // Half a unit in, so the 1-unit border lies on whole pixels at 100 %.
-  const TRectF face{r.Left + 0.5f, r.Top + 0.5f, r.Right - 0.5f, r.Bottom - 0.5f};
+  // Edges on whole device pixels and the border's centre half its width
+  // inside them, so the border stays sharp at every scale.
+  const TRectF snapped{Snap(r.Left), Snap(r.Top), Snap(r.Right), Snap(r.Bottom)};
+  const float pen = PenPixels(1.0f) / scale_;
+  const TRectF outline{snapped.Left + pen / 2, snapped.Top + pen / 2, snapped.Right - pen / 2,
+                       snapped.Bottom - pen / 2};
   Gdiplus::GraphicsPath path;
-  RoundedPath(path, face, radius);
-  const float mid = r.Top + r.Height() / 2;
+  RoundedPath(path, outline, radius);
+  const float mid = Snap(r.Top + r.Height() / 2);
   {
     Gdiplus::Region upper(&path);
-    upper.Intersect(Gdiplus::RectF(r.Left, r.Top, r.Width(), mid - r.Top));
+    upper.Intersect(Gdiplus::RectF(snapped.Left, snapped.Top, snapped.Width(), mid - snapped.Top));
     Gdiplus::SolidBrush brush(WithOpacity(top, opacity));
     g_.FillRegion(&brush, &upper);
   }
   {
     Gdiplus::Region lower(&path);
-    lower.Intersect(Gdiplus::RectF(r.Left, mid, r.Width(), r.Bottom - mid));
+    lower.Intersect(Gdiplus::RectF(snapped.Left, mid, snapped.Width(), snapped.Bottom - mid));
     Gdiplus::SolidBrush brush(WithOpacity(bottom, opacity));
     g_.FillRegion(&brush, &lower);
   }
-  Gdiplus::Pen pen(WithOpacity(border, opacity), 1.0f);
-  g_.DrawPath(&pen, &path);
+  Gdiplus::Pen outlinePen(WithOpacity(border, opacity), pen);
+  g_.DrawPath(&outlinePen, &path);
 }
 
 void TGdiplusCanvas::DrawLine(TPointF from, TPointF to, TAlphaColor color, float thickness, float opacity) {
-  Gdiplus::Pen pen(WithOpacity(color, opacity), thickness);
-  g_.DrawLine(&pen, from.X, from.Y, to.X, to.Y);
+  const float pen = PenPixels(thickness) / scale_;
+  // Axis-aligned lines cover whole device pixels.
+  if (from.Y == to.Y) {
+    from.Y = to.Y = std::floor(from.Y * scale_) / scale_ + pen / 2;
+    from.X = Snap(from.X);
+    to.X = Snap(to.X);
+  } else if (from.X == to.X) {
+    from.X = to.X = std::floor(from.X * scale_) / scale_ + pen / 2;
+    from.Y = Snap(from.Y);
+    to.Y = Snap(to.Y);
+  }
+  Gdiplus::Pen linePen(WithOpacity(color, opacity), pen);
+  g_.DrawLine(&linePen, from.X, from.Y, to.X, to.Y);
 }
 
 void TGdiplusCanvas::DrawText(const std::u16string& text, const TRectF& r, const TFont& font, TAlphaColor color,
@@ -161,7 +182,9 @@ void TGdiplusCanvas::DrawText(const std::u16string& text, const TRectF& r, const
 }
 
 void TGdiplusCanvas::DrawBitmap(const std::u16string& resourceName, const TRectF& r, float opacity) {
-  Gdiplus::Bitmap* bitmap = CachedBitmap(resourceName);
+  // Above 100 % a double-size variant, when there is one, keeps the image sharp.
+  Gdiplus::Bitmap* bitmap = scale_ > 1.0f ? CachedBitmap(resourceName + kDoubleSizeSuffix) : nullptr;
+  if (!bitmap) bitmap = CachedBitmap(resourceName);
   if (!bitmap) return;
   Gdiplus::ColorMatrix matrix{};
   for (int i = 0; i < 5; ++i) matrix.m[i][i] = 1.0f;
@@ -175,9 +198,11 @@ void TGdiplusCanvas::DrawBitmap(const std::u16string& resourceName, const TRectF
 
 void TGdiplusCanvas::DrawFocusRect(const TRectF& r, TAlphaColor color, float radius) {
   Gdiplus::GraphicsPath path;
-  RoundedPath(path, {r.Left + kFocusInset, r.Top + kFocusInset, r.Right - kFocusInset, r.Bottom - kFocusInset},
+  RoundedPath(path,
+              {Snap(r.Left + kFocusInset) + 0.5f / scale_, Snap(r.Top + kFocusInset) + 0.5f / scale_,
+               Snap(r.Right - kFocusInset) - 0.5f / scale_, Snap(r.Bottom - kFocusInset) - 0.5f / scale_},
               radius);
-  Gdiplus::Pen pen(WithOpacity(color, 1.0f), 1.0f);
+  Gdiplus::Pen pen(WithOpacity(color, 1.0f), 1.0f / scale_);
   pen.SetDashStyle(Gdiplus::DashStyleDot);
   g_.DrawPath(&pen, &path);
 }

@@ -22,6 +22,11 @@ class TGdiplusCanvas : public ICanvas {
   void DrawFocusRect(const TRectF& r, TAlphaColor color, float radius) override;
 
  private:
+  // A logical coordinate moved onto the nearest device pixel edge.
+  float Snap(float logical) const;
+  // A pen of this logical width, in whole device pixels (at least one).
+  float PenPixels(float logicalWidth) const;
+
   Gdiplus::Graphics& g_;
   float scale_;
 };
