@@ -45,6 +45,7 @@ inline void DeleteObjectIgnore(HGDIOBJ o) { ::DeleteObject(o); }
 inline void DestroyWindowIgnore(HWND w) { ::DestroyWindow(w); }
 inline void DestroyIconIgnore(HICON i) { ::DestroyIcon(i); }
 inline void LocalFreeIgnore(HLOCAL p) { ::LocalFree(p); }
+inline void FreeLibraryIgnore(HMODULE m) { ::FreeLibrary(m); }
 }  // namespace detail
 
 // Process and thread handles, events, mutexes: invalid is null.
@@ -56,6 +57,7 @@ using UniqueGdiObject = UniqueAny<HGDIOBJ, detail::DeleteObjectIgnore, nullptr>;
 using UniqueWindow = UniqueAny<HWND, detail::DestroyWindowIgnore, nullptr>;
 using UniqueIcon = UniqueAny<HICON, detail::DestroyIconIgnore, nullptr>;
 using UniqueLocal = UniqueAny<HLOCAL, detail::LocalFreeIgnore, nullptr>;
+using UniqueModule = UniqueAny<HMODULE, detail::FreeLibraryIgnore, nullptr>;
 
 // Closes pipe/file handles (INVALID_HANDLE_VALUE is the empty value).
 class UniqueFile {
