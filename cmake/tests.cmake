@@ -57,3 +57,22 @@ foreach(d ${test_dirs})
     include(${d}/test.cmake OPTIONAL)
   endif()
 endforeach()
+
+# bench/NAME/*.cpp: benchmark programs (not tests), built beside the tests so
+# they can drive the programs with the test helpers.
+if(WIN32)
+  file(GLOB bench_dirs LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*)
+  foreach(bdir ${bench_dirs})
+    file(GLOB bsrc CONFIGURE_DEPENDS ${bdir}/*.cpp)
+    if(IS_DIRECTORY ${bdir} AND bsrc)
+      get_filename_component(bname ${bdir} NAME)
+      add_executable(${bname} ${bsrc})
+      target_link_libraries(${bname} PRIVATE ${KRVL_TEST_SUPPORT} krvl_win krvl_core ${KRVL_WIN_LIBS} ws2_32)
+      target_link_options(${bname} PRIVATE -municode)
+      # The yardstick is a GUI program like the one it is compared with.
+      if(bname MATCHES "^minimal_")
+        set_target_properties(${bname} PROPERTIES WIN32_EXECUTABLE ON)
+      endif()
+    endif()
+  endforeach()
+endif()
