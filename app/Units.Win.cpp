@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "qx/cli/QX.CLI.Win.h"
+#include "qx/utils/QX.Utils.Form.Win.h"
 #include "ui/WindowsServices.Win.h"
 
 namespace app {
@@ -15,6 +17,8 @@ struct TUnit {
 // In start order.
 constexpr TUnit kUnits[] = {
     {ui::RegisterWindowsServices, nullptr},
+    {qx::utils::form_win::UnitStart, qx::utils::form_win::UnitEnd},
+    {qx::cli::cli_win::UnitStart, nullptr},
 };
 
 int gStarted = 0;
