@@ -77,13 +77,13 @@ void TBIPUtils::SendToAddress(const std::u16string& iBIP21URI, ui::TProc iProc) 
   state->Proc = std::move(iProc);
   state->Wnd = FFormUtils->FindWindow(kWalletCaption);
   if (state->Wnd == 0) {
-    qx::ShowErrorDialog(FPlatform->GetMessageText(TBIPMessage::WalletNotRunning));
+    qx::utils::ShowErrorDialog(FPlatform->GetMessageText(TBIPMessage::WalletNotRunning));
     CallProc(state->Proc);
     return;
   }
   state->Path = FPlatform->GetProcessPath(state->Wnd);
   if (state->Path.empty()) {
-    qx::ShowErrorDialog(FPlatform->GetMessageText(TBIPMessage::WalletExeNotFound));
+    qx::utils::ShowErrorDialog(FPlatform->GetMessageText(TBIPMessage::WalletExeNotFound));
     CallProc(state->Proc);
     return;
   }
@@ -150,15 +150,15 @@ void TBIPUtils::QuerySend(const std::u16string& iQuestion, const std::u16string&
                           const std::u16string& iAmount, const std::u16string& iLabel, const std::u16string& iMessage,
                           ui::TWindowHandle iWnd, const std::u16string& iPath, ui::TProc iProc) {
   const std::u16string link = NormalizedPaymentLink(iAddress, iAmount, iLabel, iMessage);
-  qx::QueryMessageDialog(iQuestion + u"\r\n\r\n" + link,
-                         [platform = FPlatform, formUtils = FFormUtils, link, iWnd, iPath, iProc](bool iYes) {
-                           if (iYes) {
-                             // Quoted so the wallet receives exactly its path and this link, whatever the link holds.
-                             platform->Execute(qx::cli::BuildCommandLine(iPath, {link}));
-                             formUtils->BringToFront(iWnd);
-                           }
-                           CallProc(iProc);
-                         });
+  qx::utils::QueryMessageDialog(iQuestion + u"\r\n\r\n" + link,
+                                [platform = FPlatform, formUtils = FFormUtils, link, iWnd, iPath, iProc](bool iYes) {
+                                  if (iYes) {
+                                    // Quoted so the wallet receives exactly its path and this link, whatever the link holds.
+                                    platform->Execute(qx::cli::BuildCommandLine(iPath, {link}));
+                                    formUtils->BringToFront(iWnd);
+                                  }
+                                  CallProc(iProc);
+                                });
 }
 
 void TBIPUtils::CallProc(ui::TProc iProc) {

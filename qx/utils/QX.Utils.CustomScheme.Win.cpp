@@ -3,7 +3,7 @@
 #include "qx/utils/QX.Utils.CustomScheme.h"
 #include "qx/utils/QX.Utils.Registry.Win.h"
 
-namespace qx {
+namespace qx::utils {
 namespace {
 
 HKEY RootKey(TRegRoot root) { return root == TRegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
@@ -32,4 +32,4 @@ std::u16string TCustomScheme::GetAppPath(const std::u16string& iScheme) {
   return AppPathFromCommand(ReadRegString(HKEY_LOCAL_MACHINE, OpenCommandPath(iScheme), u""));
 }
 
-}  // namespace qx
+}  // namespace qx::utils

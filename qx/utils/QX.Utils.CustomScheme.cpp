@@ -1,6 +1,6 @@
 #include "qx/utils/QX.Utils.CustomScheme.h"
 
-namespace qx {
+namespace qx::utils {
 namespace {
 
 constexpr std::u16string_view kClasses = u"SOFTWARE\\Classes\\";
@@ -81,4 +81,4 @@ std::vector<TRegWrite> TCustomScheme::RegistrationValues() const {
   return writes;
 }
 
-}  // namespace qx
+}  // namespace qx::utils

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace qx {
+namespace qx::utils {
 
 enum class TRegRoot { LocalMachine, CurrentUser };
 
@@ -57,4 +57,4 @@ std::u16string OpenCommandPath(std::u16string_view iScheme);
 // with the link argument.
 std::u16string AppPathFromCommand(std::u16string_view command);
 
-}  // namespace qx
+}  // namespace qx::utils

@@ -5,7 +5,7 @@
 
 #include "ui/PlatformServices.h"
 
-namespace qx {
+namespace qx::utils {
 
 void ShowDialog(const std::u16string& message, ui::MsgDlgType dialogType, ui::MsgDlgButtons buttons,
                 ui::MsgDlgBtn defaultButton, ui::TInputCloseDialogProc closeProc) {
@@ -40,4 +40,4 @@ void QueryMessageDialog(const std::u16string& message, ui::MsgDlgButtons buttons
              });
 }
 
-}  // namespace qx
+}  // namespace qx::utils

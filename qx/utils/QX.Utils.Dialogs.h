@@ -7,7 +7,7 @@
 
 #include "ui/MessageDialogService.h"
 
-namespace qx {
+namespace qx::utils {
 
 // True when the question was closed with the caller's positive answer.
 using TDialogResultProc = std::function<void(bool)>;
@@ -24,4 +24,4 @@ void QueryMessageDialog(const std::u16string& message, TDialogResultProc iProc);
 void QueryMessageDialog(const std::u16string& message, ui::MsgDlgButtons buttons, ui::MsgDlgBtn defaultButton,
                         ui::TModalResult iOKResult, TDialogResultProc iProc);
 
-}  // namespace qx
+}  // namespace qx::utils

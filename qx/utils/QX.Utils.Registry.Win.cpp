@@ -5,7 +5,7 @@
 #include "ui/UniqueHandle.Win.h"
 #include "ui/WinText.Win.h"
 
-namespace qx {
+namespace qx::utils {
 namespace {
 
 constexpr DWORD kValueChars = 255;
@@ -78,4 +78,4 @@ bool DeleteRegKey(HKEY iRoot, const std::u16string& iPath) {
   return !RegKeyExists(iRoot, iPath);
 }
 
-}  // namespace qx
+}  // namespace qx::utils

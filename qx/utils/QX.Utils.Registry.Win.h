@@ -8,7 +8,7 @@
 
 #include "qx/utils/QX.Utils.Registry.h"
 
-namespace qx {
+namespace qx::utils {
 
 // Creates the key and any missing parent; an empty name is the default value.
 bool WriteRegString(HKEY iRoot, const std::u16string& iPath, const std::u16string& iName,
@@ -20,4 +20,4 @@ bool RegKeyExists(HKEY iRoot, const std::u16string& iPath);
 // A path that names the root itself is refused.
 bool DeleteRegKey(HKEY iRoot, const std::u16string& iPath);
 
-}  // namespace qx
+}  // namespace qx::utils

@@ -1,6 +1,6 @@
 #include "qx/utils/QX.Utils.Registry.h"
 
-namespace qx {
+namespace qx::utils {
 
 std::u16string StripLastBackslash(std::u16string_view iPath) {
   if (iPath.ends_with(u'\\')) iPath.remove_suffix(1);
@@ -16,4 +16,4 @@ std::u16string TrimRegText(std::u16string_view text) {
 
 bool IsRootPath(std::u16string_view iPath) { return iPath.find_first_not_of(u'\\') == std::u16string_view::npos; }
 
-}  // namespace qx
+}  // namespace qx::utils

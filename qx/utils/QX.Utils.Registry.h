@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace qx {
+namespace qx::utils {
 
 // The path less one trailing backslash; a path ending in two keeps one.
 std::u16string StripLastBackslash(std::u16string_view iPath);
@@ -15,4 +15,4 @@ std::u16string TrimRegText(std::u16string_view text);
 // An empty path, or one of backslashes only, opens the root itself.
 bool IsRootPath(std::u16string_view iPath);
 
-}  // namespace qx
+}  // namespace qx::utils

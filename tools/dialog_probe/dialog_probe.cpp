@@ -43,13 +43,13 @@ int wmain(int argc, wchar_t** argv) {
   ui::PlatformServices::Current().Add<ui::IMessageDialogService>(std::make_shared<ui::TWinMessageDialogService>());
   auto record = [&log](bool answer) { log.Line(answer ? "true" : "false"); };
   if (kind == L"info") {
-    qx::ShowInfoDialog(message);
+    qx::utils::ShowInfoDialog(message);
   } else if (kind == L"error") {
-    qx::ShowErrorDialog(message);
+    qx::utils::ShowErrorDialog(message);
   } else if (kind == L"question") {
-    qx::QueryMessageDialog(message, record);
+    qx::utils::QueryMessageDialog(message, record);
   } else if (kind == L"okcancel") {
-    qx::QueryMessageDialog(message, ui::MsgDlgBtn::OK | ui::MsgDlgBtn::Cancel, ui::MsgDlgBtn::Cancel, ui::mrOk,
+    qx::utils::QueryMessageDialog(message, ui::MsgDlgBtn::OK | ui::MsgDlgBtn::Cancel, ui::MsgDlgBtn::Cancel, ui::mrOk,
                            record);
   } else {
     return kExitUsage;

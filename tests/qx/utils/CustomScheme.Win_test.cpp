@@ -16,7 +16,7 @@ class CustomSchemeTest : public ::testing::Test {
  protected:
   const std::u16string id = ui::FromAscii("krvltest-" + std::to_string(GetCurrentProcessId()));
   const std::u16string appPath = u"C:\\krvl test\\" + id + u".exe";
-  const qx::TCustomScheme scheme{id, appPath};
+  const qx::utils::TCustomScheme scheme{id, appPath};
   const std::u16string schemeKey = u"SOFTWARE\\Classes\\" + id + u"\\";
   const std::u16string appKey = u"SOFTWARE\\Classes\\Applications\\" + id + u".exe\\";
 
@@ -44,25 +44,25 @@ class CustomSchemeTest : public ::testing::Test {
   void ExpectTheTenValues() {
     const std::u16string command = u"\"" + appPath + u"\" \"%1\"";
     for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-      EXPECT_TRUE(qx::ReadRegString(root, schemeKey, u"") == u"URL:" + id + u" Protocol");
-      EXPECT_TRUE(qx::RegKeyExists(root, schemeKey));
+      EXPECT_TRUE(qx::utils::ReadRegString(root, schemeKey, u"") == u"URL:" + id + u" Protocol");
+      EXPECT_TRUE(qx::utils::RegKeyExists(root, schemeKey));
       EXPECT_EQ(ValueCount(root, schemeKey), 2u);  // the default and an empty "URL Protocol"
-      EXPECT_TRUE(qx::ReadRegString(root, schemeKey + u"DefaultIcon\\", u"") == u"\"" + appPath + u"\",1");
-      EXPECT_TRUE(qx::ReadRegString(root, schemeKey + u"shell\\open\\command\\", u"") == command);
+      EXPECT_TRUE(qx::utils::ReadRegString(root, schemeKey + u"DefaultIcon\\", u"") == u"\"" + appPath + u"\",1");
+      EXPECT_TRUE(qx::utils::ReadRegString(root, schemeKey + u"shell\\open\\command\\", u"") == command);
     }
     EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE, appKey), 1u);  // "NoOpenWith"
-    EXPECT_TRUE(qx::ReadRegString(HKEY_LOCAL_MACHINE, appKey + u"shell\\open\\command\\", u"") == command);
-    EXPECT_FALSE(qx::RegKeyExists(HKEY_CURRENT_USER, appKey));
+    EXPECT_TRUE(qx::utils::ReadRegString(HKEY_LOCAL_MACHINE, appKey + u"shell\\open\\command\\", u"") == command);
+    EXPECT_FALSE(qx::utils::RegKeyExists(HKEY_CURRENT_USER, appKey));
   }
 };
 
 TEST_F(CustomSchemeTest, RegisterWritesTheTenValuesAndIsRepeatable) {
   EXPECT_FALSE(scheme.Registered());
-  EXPECT_TRUE(qx::TCustomScheme::GetAppPath(id).empty());
+  EXPECT_TRUE(qx::utils::TCustomScheme::GetAppPath(id).empty());
   ASSERT_TRUE(scheme.Register());
   ExpectTheTenValues();
   EXPECT_TRUE(scheme.Registered());
-  EXPECT_TRUE(qx::TCustomScheme::GetAppPath(id) == appPath);
+  EXPECT_TRUE(qx::utils::TCustomScheme::GetAppPath(id) == appPath);
   ASSERT_TRUE(scheme.Register());
   ExpectTheTenValues();
   EXPECT_TRUE(scheme.Registered());
@@ -70,25 +70,25 @@ TEST_F(CustomSchemeTest, RegisterWritesTheTenValuesAndIsRepeatable) {
 
 TEST_F(CustomSchemeTest, RegisteredNeedsAllThreeKeysAndTheSameFileName) {
   ASSERT_TRUE(scheme.Register());
-  EXPECT_FALSE(qx::TCustomScheme(id, u"C:\\krvl test\\renamed.exe").Registered());
+  EXPECT_FALSE(qx::utils::TCustomScheme(id, u"C:\\krvl test\\renamed.exe").Registered());
   // Another folder, same file name: the same application key.
-  EXPECT_TRUE(qx::TCustomScheme(id, u"D:\\elsewhere\\" + id + u".exe").Registered());
+  EXPECT_TRUE(qx::utils::TCustomScheme(id, u"D:\\elsewhere\\" + id + u".exe").Registered());
   ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, ui::W(schemeKey)), ERROR_SUCCESS);
   EXPECT_FALSE(scheme.Registered());
 }
 
 TEST_F(CustomSchemeTest, UnregisterRemovesTheThreeTrees) {
   ASSERT_TRUE(scheme.Register());
-  ASSERT_TRUE(qx::WriteRegString(HKEY_CURRENT_USER, schemeKey + u"extra\\deeper\\", u"", u"x"));
+  ASSERT_TRUE(qx::utils::WriteRegString(HKEY_CURRENT_USER, schemeKey + u"extra\\deeper\\", u"", u"x"));
   EXPECT_TRUE(scheme.Unregister());
   for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-    EXPECT_FALSE(qx::RegKeyExists(root, schemeKey + u"DefaultIcon\\"));
-    EXPECT_FALSE(qx::RegKeyExists(root, schemeKey + u"shell\\open\\command\\"));
-    EXPECT_FALSE(qx::RegKeyExists(root, schemeKey));
+    EXPECT_FALSE(qx::utils::RegKeyExists(root, schemeKey + u"DefaultIcon\\"));
+    EXPECT_FALSE(qx::utils::RegKeyExists(root, schemeKey + u"shell\\open\\command\\"));
+    EXPECT_FALSE(qx::utils::RegKeyExists(root, schemeKey));
   }
-  EXPECT_FALSE(qx::RegKeyExists(HKEY_LOCAL_MACHINE, appKey));
+  EXPECT_FALSE(qx::utils::RegKeyExists(HKEY_LOCAL_MACHINE, appKey));
   EXPECT_FALSE(scheme.Registered());
-  EXPECT_TRUE(qx::RegKeyExists(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Classes\\Applications\\"));
+  EXPECT_TRUE(qx::utils::RegKeyExists(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Classes\\Applications\\"));
   EXPECT_TRUE(scheme.Unregister());  // nothing left to delete
 }
 
@@ -100,19 +100,19 @@ TEST_F(CustomSchemeTest, AFailedWriteStopsAndLeavesWhatWasWritten) {
                             nullptr, volatileKey.put(), nullptr),
             ERROR_SUCCESS);
   EXPECT_FALSE(scheme.Register());
-  EXPECT_FALSE(qx::ReadRegString(HKEY_LOCAL_MACHINE, schemeKey + u"shell\\open\\command\\", u"").empty());
-  EXPECT_FALSE(qx::ReadRegString(HKEY_CURRENT_USER, schemeKey, u"").empty());
-  EXPECT_FALSE(qx::RegKeyExists(HKEY_CURRENT_USER, schemeKey + u"DefaultIcon\\"));
-  EXPECT_FALSE(qx::RegKeyExists(HKEY_CURRENT_USER, schemeKey + u"shell\\"));
-  EXPECT_FALSE(qx::RegKeyExists(HKEY_LOCAL_MACHINE, appKey));
+  EXPECT_FALSE(qx::utils::ReadRegString(HKEY_LOCAL_MACHINE, schemeKey + u"shell\\open\\command\\", u"").empty());
+  EXPECT_FALSE(qx::utils::ReadRegString(HKEY_CURRENT_USER, schemeKey, u"").empty());
+  EXPECT_FALSE(qx::utils::RegKeyExists(HKEY_CURRENT_USER, schemeKey + u"DefaultIcon\\"));
+  EXPECT_FALSE(qx::utils::RegKeyExists(HKEY_CURRENT_USER, schemeKey + u"shell\\"));
+  EXPECT_FALSE(qx::utils::RegKeyExists(HKEY_LOCAL_MACHINE, appKey));
   EXPECT_FALSE(scheme.Registered());
 }
 
 TEST_F(CustomSchemeTest, AnEmptySchemeWritesNothingIntoTheClasses) {
-  const qx::TCustomScheme empty(u"", appPath);
+  const qx::utils::TCustomScheme empty(u"", appPath);
   EXPECT_FALSE(empty.Register());
   EXPECT_FALSE(empty.Registered());
-  EXPECT_TRUE(qx::ReadRegString(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Classes\\", u"URL Protocol").empty());
+  EXPECT_TRUE(qx::utils::ReadRegString(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Classes\\", u"URL Protocol").empty());
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 namespace {
 
-using qx::TRegRoot;
+using qx::utils::TRegRoot;
 
 TEST(CustomScheme, KeyPathsFollowTheSchemeAndTheExecutablesFileName) {
   const struct {
@@ -18,7 +18,7 @@ TEST(CustomScheme, KeyPathsFollowTheSchemeAndTheExecutablesFileName) {
       {u"bare.exe", u"SOFTWARE\\Classes\\Applications\\bare.exe\\"},
   };
   for (const auto& c : cases) {
-    const qx::TCustomScheme scheme(u"korvalcoin", c.appPath);
+    const qx::utils::TCustomScheme scheme(u"korvalcoin", c.appPath);
     EXPECT_TRUE(scheme.Scheme() == u"korvalcoin");
     EXPECT_TRUE(scheme.AppFullPath() == c.appPath);
     EXPECT_TRUE(scheme.RegSchemePath() == u"SOFTWARE\\Classes\\korvalcoin\\");
@@ -28,12 +28,12 @@ TEST(CustomScheme, KeyPathsFollowTheSchemeAndTheExecutablesFileName) {
 }
 
 TEST(CustomScheme, TheTenValuesInTheirOrder) {
-  const qx::TCustomScheme scheme(u"korvalcoin", u"C:\\K R V L\\krvl-scheme.exe");
+  const qx::utils::TCustomScheme scheme(u"korvalcoin", u"C:\\K R V L\\krvl-scheme.exe");
   const std::u16string s = u"SOFTWARE\\Classes\\korvalcoin\\";
   const std::u16string a = u"SOFTWARE\\Classes\\Applications\\krvl-scheme.exe\\";
   const std::u16string icon = u"\"C:\\K R V L\\krvl-scheme.exe\",1";
   const std::u16string command = u"\"C:\\K R V L\\krvl-scheme.exe\" \"%1\"";
-  const std::vector<qx::TRegWrite> expected = {
+  const std::vector<qx::utils::TRegWrite> expected = {
       {TRegRoot::LocalMachine, s, u"", u"URL:korvalcoin Protocol"},
       {TRegRoot::LocalMachine, s, u"URL Protocol", u""},
       {TRegRoot::LocalMachine, s + u"DefaultIcon\\", u"", icon},
@@ -58,16 +58,16 @@ TEST(CustomScheme, TheTenValuesInTheirOrder) {
 
 TEST(CustomScheme, AnEmptySchemeOrFileNameIsNotValid) {
   // Either would make the key paths name all classes or all applications.
-  EXPECT_FALSE(qx::TCustomScheme(u"", u"C:\\x\\a.exe").Valid());
-  EXPECT_FALSE(qx::TCustomScheme(u"korvalcoin", u"C:\\x\\").Valid());
-  EXPECT_FALSE(qx::TCustomScheme(u"korvalcoin", u"").Valid());
+  EXPECT_FALSE(qx::utils::TCustomScheme(u"", u"C:\\x\\a.exe").Valid());
+  EXPECT_FALSE(qx::utils::TCustomScheme(u"korvalcoin", u"C:\\x\\").Valid());
+  EXPECT_FALSE(qx::utils::TCustomScheme(u"korvalcoin", u"").Valid());
 }
 
 TEST(CustomScheme, OpenCommandQuotesThePathAndTheLink) {
-  EXPECT_TRUE(qx::OpenCommand(u"C:\\a b\\k.exe") == u"\"C:\\a b\\k.exe\" \"%1\"");
-  EXPECT_TRUE(qx::QuotedPath(u"a\"b") == u"\"a\"\"b\"");
-  EXPECT_TRUE(qx::QuotedPath(u"") == u"\"\"");
-  EXPECT_TRUE(qx::OpenCommandPath(u"korvalcoin") == u"SOFTWARE\\Classes\\korvalcoin\\shell\\open\\command\\");
+  EXPECT_TRUE(qx::utils::OpenCommand(u"C:\\a b\\k.exe") == u"\"C:\\a b\\k.exe\" \"%1\"");
+  EXPECT_TRUE(qx::utils::QuotedPath(u"a\"b") == u"\"a\"\"b\"");
+  EXPECT_TRUE(qx::utils::QuotedPath(u"") == u"\"\"");
+  EXPECT_TRUE(qx::utils::OpenCommandPath(u"korvalcoin") == u"SOFTWARE\\Classes\\korvalcoin\\shell\\open\\command\\");
 }
 
 TEST(CustomScheme, AppPathFromCommand) {
@@ -85,9 +85,9 @@ TEST(CustomScheme, AppPathFromCommand) {
       {u"\"C:\\k.exe\" \"%L\"", u""},
       {u"", u""},
   };
-  for (const auto& c : cases) EXPECT_TRUE(qx::AppPathFromCommand(c.command) == c.expected) << ui::ToUtf8(c.command);
+  for (const auto& c : cases) EXPECT_TRUE(qx::utils::AppPathFromCommand(c.command) == c.expected) << ui::ToUtf8(c.command);
   for (std::u16string path : {u"C:\\Program Files\\k.exe", u"q\"uo\"\"te", u"\"lead"}) {
-    EXPECT_TRUE(qx::AppPathFromCommand(qx::OpenCommand(path)) == path) << ui::ToUtf8(path);
+    EXPECT_TRUE(qx::utils::AppPathFromCommand(qx::utils::OpenCommand(path)) == path) << ui::ToUtf8(path);
   }
 }
 

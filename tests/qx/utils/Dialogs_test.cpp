@@ -45,8 +45,8 @@ constexpr ui::MsgDlgButtons kOK = static_cast<ui::MsgDlgButtons>(ui::MsgDlgBtn::
 constexpr ui::MsgDlgButtons kYesNo = ui::MsgDlgBtn::Yes | ui::MsgDlgBtn::No;
 
 TEST_F(DialogsTest, InfoAndErrorShowOneOkButtonThatIsTheDefault) {
-  qx::ShowInfoDialog(u"info");
-  qx::ShowErrorDialog(u"エラー\r\nline");
+  qx::utils::ShowInfoDialog(u"info");
+  qx::utils::ShowErrorDialog(u"エラー\r\nline");
   ASSERT_EQ(service->shown.size(), 2u);
   EXPECT_EQ(service->shown[0].message, u"info");
   EXPECT_EQ(service->shown[0].type, ui::MsgDlgType::Information);
@@ -68,7 +68,7 @@ TEST_F(DialogsTest, ShortQuestionIsYesNoWithYesDefaultAndMapsTheAnswer) {
     service->shown.clear();
     service->result = c.closedWith;
     std::vector<bool> answers;
-    qx::QueryMessageDialog(u"question", [&](bool yes) { answers.push_back(yes); });
+    qx::utils::QueryMessageDialog(u"question", [&](bool yes) { answers.push_back(yes); });
     ASSERT_EQ(service->shown.size(), 1u);
     EXPECT_EQ(service->shown[0].type, ui::MsgDlgType::Confirmation);
     EXPECT_EQ(service->shown[0].buttons, kYesNo);
@@ -80,7 +80,7 @@ TEST_F(DialogsTest, ShortQuestionIsYesNoWithYesDefaultAndMapsTheAnswer) {
 TEST_F(DialogsTest, FullQuestionComparesWithTheCallersPositiveResult) {
   service->result = ui::mrOk;
   std::optional<bool> answer;
-  qx::QueryMessageDialog(u"q", ui::MsgDlgBtn::OK | ui::MsgDlgBtn::Cancel, ui::MsgDlgBtn::Cancel, ui::mrOk,
+  qx::utils::QueryMessageDialog(u"q", ui::MsgDlgBtn::OK | ui::MsgDlgBtn::Cancel, ui::MsgDlgBtn::Cancel, ui::mrOk,
                          [&](bool yes) { answer = yes; });
   ASSERT_EQ(service->shown.size(), 1u);
   EXPECT_EQ(service->shown[0].buttons, ui::MsgDlgBtn::OK | ui::MsgDlgBtn::Cancel);
@@ -89,7 +89,7 @@ TEST_F(DialogsTest, FullQuestionComparesWithTheCallersPositiveResult) {
 
   // Yes is not the positive answer here.
   service->result = ui::mrYes;
-  qx::QueryMessageDialog(u"q", kYesNo, ui::MsgDlgBtn::No, ui::mrNo, [&](bool yes) { answer = yes; });
+  qx::utils::QueryMessageDialog(u"q", kYesNo, ui::MsgDlgBtn::No, ui::mrNo, [&](bool yes) { answer = yes; });
   EXPECT_EQ(answer, false);
 }
 
@@ -97,16 +97,16 @@ TEST_F(DialogsTest, AnswerArrivesOnceEvenWhenTheServiceClosesTwice) {
   service->closeTwice = true;
   service->result = ui::mrYes;
   int calls = 0;
-  qx::QueryMessageDialog(u"q", [&](bool) { ++calls; });
+  qx::utils::QueryMessageDialog(u"q", [&](bool) { ++calls; });
   EXPECT_EQ(calls, 1);
 }
 
 TEST(DialogsWithoutService, ShowNothingAndCallNothing) {
   ASSERT_FALSE(ui::PlatformServices::Current().Get<ui::IMessageDialogService>());
   bool called = false;
-  qx::QueryMessageDialog(u"q", [&](bool) { called = true; });
-  qx::ShowInfoDialog(u"i");
-  qx::ShowErrorDialog(u"e");
+  qx::utils::QueryMessageDialog(u"q", [&](bool) { called = true; });
+  qx::utils::ShowInfoDialog(u"i");
+  qx::utils::ShowErrorDialog(u"e");
   EXPECT_FALSE(called);
 }
 

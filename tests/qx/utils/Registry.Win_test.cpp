@@ -37,7 +37,7 @@ TEST_F(RegistryTest, WritesStringValuesCreatingMissingKeys) {
       {base + u"x\\y", u"named", u"ウォレット"},
   };
   for (const auto& c : cases) {
-    ASSERT_TRUE(qx::WriteRegString(HKEY_CURRENT_USER, c.path, c.name, c.value));
+    ASSERT_TRUE(qx::utils::WriteRegString(HKEY_CURRENT_USER, c.path, c.name, c.value));
     // Stored as REG_SZ with its terminating NUL.
     std::vector<char16_t> raw(c.value.size() + 8);
     DWORD type = 0, bytes = static_cast<DWORD>(raw.size() * 2);
@@ -46,7 +46,7 @@ TEST_F(RegistryTest, WritesStringValuesCreatingMissingKeys) {
               ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(bytes, 2 * (c.value.size() + 1));
-    EXPECT_TRUE(qx::ReadRegString(HKEY_CURRENT_USER, c.path, c.name) == c.value);
+    EXPECT_TRUE(qx::utils::ReadRegString(HKEY_CURRENT_USER, c.path, c.name) == c.value);
   }
 }
 
@@ -62,8 +62,8 @@ TEST_F(RegistryTest, ReadsTrimmedTextOfAnyStoredFormOrNothing) {
   const std::vector<char> big(2000, 'x');
   SetRaw(base, u"tooLong", REG_BINARY, big.data(), static_cast<DWORD>(big.size()));
   const std::u16string max(254, u'm'), over(255, u'o');
-  ASSERT_TRUE(qx::WriteRegString(HKEY_CURRENT_USER, base, u"max", max));
-  ASSERT_TRUE(qx::WriteRegString(HKEY_CURRENT_USER, base, u"over", over));
+  ASSERT_TRUE(qx::utils::WriteRegString(HKEY_CURRENT_USER, base, u"max", max));
+  ASSERT_TRUE(qx::utils::WriteRegString(HKEY_CURRENT_USER, base, u"over", over));
 
   const struct {
     std::u16string path, name, expected;
@@ -79,16 +79,16 @@ TEST_F(RegistryTest, ReadsTrimmedTextOfAnyStoredFormOrNothing) {
       {base + u"missing\\", u"", u""},
   };
   for (const auto& c : cases) {
-    EXPECT_TRUE(qx::ReadRegString(HKEY_CURRENT_USER, c.path, c.name) == c.expected) << ui::ToUtf8(c.name);
+    EXPECT_TRUE(qx::utils::ReadRegString(HKEY_CURRENT_USER, c.path, c.name) == c.expected) << ui::ToUtf8(c.name);
   }
 }
 
 TEST_F(RegistryTest, KeyExistsWithOrWithoutTrailingBackslash) {
-  ASSERT_TRUE(qx::WriteRegString(HKEY_CURRENT_USER, base + u"k\\", u"", u"v"));
-  EXPECT_TRUE(qx::RegKeyExists(HKEY_CURRENT_USER, base + u"k\\"));
-  EXPECT_TRUE(qx::RegKeyExists(HKEY_CURRENT_USER, base + u"k"));
-  EXPECT_FALSE(qx::RegKeyExists(HKEY_CURRENT_USER, base + u"nothing\\"));
-  EXPECT_FALSE(qx::RegKeyExists(HKEY_CURRENT_USER, base + u"nothing"));
+  ASSERT_TRUE(qx::utils::WriteRegString(HKEY_CURRENT_USER, base + u"k\\", u"", u"v"));
+  EXPECT_TRUE(qx::utils::RegKeyExists(HKEY_CURRENT_USER, base + u"k\\"));
+  EXPECT_TRUE(qx::utils::RegKeyExists(HKEY_CURRENT_USER, base + u"k"));
+  EXPECT_FALSE(qx::utils::RegKeyExists(HKEY_CURRENT_USER, base + u"nothing\\"));
+  EXPECT_FALSE(qx::utils::RegKeyExists(HKEY_CURRENT_USER, base + u"nothing"));
 }
 
 TEST_F(RegistryTest, DeletesAWholeTreeAndNothingBeside) {
@@ -101,28 +101,28 @@ TEST_F(RegistryTest, DeletesAWholeTreeAndNothingBeside) {
     }
     level = std::move(next);
   }
-  for (const auto& leaf : level) ASSERT_TRUE(qx::WriteRegString(HKEY_CURRENT_USER, leaf, u"v", u"1"));
-  ASSERT_TRUE(qx::WriteRegString(HKEY_CURRENT_USER, base + u"tree2\\", u"", u"sibling"));
+  for (const auto& leaf : level) ASSERT_TRUE(qx::utils::WriteRegString(HKEY_CURRENT_USER, leaf, u"v", u"1"));
+  ASSERT_TRUE(qx::utils::WriteRegString(HKEY_CURRENT_USER, base + u"tree2\\", u"", u"sibling"));
 
   for (const auto& path : {base + u"tree\\", base + u"tree"}) {
     SCOPED_TRACE(ui::ToUtf8(path));
-    EXPECT_TRUE(qx::DeleteRegKey(HKEY_CURRENT_USER, path));
-    EXPECT_FALSE(qx::RegKeyExists(HKEY_CURRENT_USER, base + u"tree\\a\\"));
-    EXPECT_FALSE(qx::RegKeyExists(HKEY_CURRENT_USER, base + u"tree\\"));
-    EXPECT_TRUE(qx::ReadRegString(HKEY_CURRENT_USER, base + u"tree2\\", u"") == u"sibling");
-    EXPECT_TRUE(qx::RegKeyExists(HKEY_CURRENT_USER, base));
+    EXPECT_TRUE(qx::utils::DeleteRegKey(HKEY_CURRENT_USER, path));
+    EXPECT_FALSE(qx::utils::RegKeyExists(HKEY_CURRENT_USER, base + u"tree\\a\\"));
+    EXPECT_FALSE(qx::utils::RegKeyExists(HKEY_CURRENT_USER, base + u"tree\\"));
+    EXPECT_TRUE(qx::utils::ReadRegString(HKEY_CURRENT_USER, base + u"tree2\\", u"") == u"sibling");
+    EXPECT_TRUE(qx::utils::RegKeyExists(HKEY_CURRENT_USER, base));
   }
 }
 
 TEST_F(RegistryTest, NeverEmptiesTheRootItIsGiven) {
   // The sandbox key plays the root, so a wrong answer costs nothing.
-  ASSERT_TRUE(qx::WriteRegString(HKEY_CURRENT_USER, base + u"child\\grandchild\\", u"v", u"kept"));
+  ASSERT_TRUE(qx::utils::WriteRegString(HKEY_CURRENT_USER, base + u"child\\grandchild\\", u"v", u"kept"));
   ui::UniqueKey root;
   ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, ui::W(base), 0, KEY_ALL_ACCESS, root.put()), ERROR_SUCCESS);
   for (std::u16string path : {u"", u"\\", u"\\\\", u"\\\\\\"}) {
     SCOPED_TRACE(path.size());
-    EXPECT_FALSE(qx::DeleteRegKey(root.get(), path));
-    EXPECT_TRUE(qx::ReadRegString(root.get(), u"child\\grandchild\\", u"v") == u"kept");
+    EXPECT_FALSE(qx::utils::DeleteRegKey(root.get(), path));
+    EXPECT_TRUE(qx::utils::ReadRegString(root.get(), u"child\\grandchild\\", u"v") == u"kept");
   }
 }
 

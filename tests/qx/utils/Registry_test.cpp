@@ -14,7 +14,7 @@ TEST(RegistryText, StripLastBackslashRemovesOneTrailingBackslash) {
       {u"a\\b", u"a\\b"},
       {u"a\\\\", u"a\\"},
   };
-  for (const auto& c : cases) EXPECT_TRUE(qx::StripLastBackslash(c.path) == c.expected);
+  for (const auto& c : cases) EXPECT_TRUE(qx::utils::StripLastBackslash(c.path) == c.expected);
 }
 
 TEST(RegistryText, TrimDropsEveryControlAndSpaceAtBothEnds) {
@@ -27,12 +27,12 @@ TEST(RegistryText, TrimDropsEveryControlAndSpaceAtBothEnds) {
       {u"   ", u""},
       {u"", u""},
   };
-  for (const auto& c : cases) EXPECT_TRUE(qx::TrimRegText(c.text) == c.expected);
+  for (const auto& c : cases) EXPECT_TRUE(qx::utils::TrimRegText(c.text) == c.expected);
 }
 
 TEST(RegistryText, RootPathsAreEmptyOrOnlyBackslashes) {
-  for (std::u16string_view p : {u"", u"\\", u"\\\\", u"\\\\\\"}) EXPECT_TRUE(qx::IsRootPath(p));
-  for (std::u16string_view p : {u"a", u"\\a", u"a\\", u"\\\\a\\\\"}) EXPECT_FALSE(qx::IsRootPath(p));
+  for (std::u16string_view p : {u"", u"\\", u"\\\\", u"\\\\\\"}) EXPECT_TRUE(qx::utils::IsRootPath(p));
+  for (std::u16string_view p : {u"a", u"\\a", u"a\\", u"\\\\a\\\\"}) EXPECT_FALSE(qx::utils::IsRootPath(p));
 }
 
 }  // namespace
