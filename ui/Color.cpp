@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace ui {
 
 namespace {
 constexpr std::size_t kArgbDigits = 8;
 constexpr int kHexBase = 16;
+constexpr int kChannelBits = 8;
+constexpr int kColorBits = 32;
+constexpr TAlphaColor kChannelMask = 0xFF;
 }  // namespace
 
 std::optional<TAlphaColor> ParseColor(std::string_view text) {
@@ -23,11 +27,11 @@ std::optional<TAlphaColor> ParseColor(std::string_view text) {
 TAlphaColor InterpolateColor(TAlphaColor from, TAlphaColor to, float t) {
   t = std::clamp(t, 0.0f, 1.0f);
   TAlphaColor out = 0;
-  for (int shift = 0; shift < 32; shift += 8) {
-    const float a = static_cast<float>((from >> shift) & 0xFF);
-    const float b = static_cast<float>((to >> shift) & 0xFF);
-    const auto c = static_cast<TAlphaColor>(a + (b - a) * t + 0.5f);
-    out |= (c & 0xFF) << shift;
+  for (int shift = 0; shift < kColorBits; shift += kChannelBits) {
+    const float a = static_cast<float>((from >> shift) & kChannelMask);
+    const float b = static_cast<float>((to >> shift) & kChannelMask);
+    const auto c = static_cast<TAlphaColor>(std::lround(a + (b - a) * t));
+    out |= (c & kChannelMask) << shift;
   }
   return out;
 }

@@ -17,6 +17,7 @@ constexpr wchar_t kDefaultFamily[] = L"Tahoma";
 constexpr wchar_t kCjkFamily[] = L"MS UI Gothic";
 constexpr char16_t kFirstCjk = 0x2E80;
 constexpr float kFocusInset = 2.0f;
+constexpr Gdiplus::REAL kQuarterTurn = 90;
 constexpr char16_t kDoubleSizeSuffix[] = u"_2x";
 
 struct Caches {
@@ -30,8 +31,13 @@ Caches& TheCaches() {
 }
 
 Gdiplus::Color WithOpacity(TAlphaColor c, float opacity) {
-  const auto alpha = static_cast<BYTE>(std::clamp(((c >> 24) & 0xFF) * opacity, 0.0f, 255.0f));
-  return Gdiplus::Color(alpha, static_cast<BYTE>(c >> 16), static_cast<BYTE>(c >> 8), static_cast<BYTE>(c));
+  constexpr int kAlphaShift = 24;
+  constexpr int kRedShift = 16;
+  constexpr int kGreenShift = 8;
+  constexpr float kOpaque = 255.0f;
+  const auto alpha = static_cast<BYTE>(std::clamp(static_cast<float>(c >> kAlphaShift) * opacity, 0.0f, kOpaque));
+  return Gdiplus::Color(alpha, static_cast<BYTE>(c >> kRedShift), static_cast<BYTE>(c >> kGreenShift),
+                        static_cast<BYTE>(c));
 }
 
 Gdiplus::RectF ToRect(const TRectF& r) { return {r.Left, r.Top, r.Width(), r.Height()}; }
@@ -42,10 +48,11 @@ void RoundedPath(Gdiplus::GraphicsPath& path, const TRectF& r, float radius) {
     path.AddRectangle(ToRect(r));
     return;
   }
-  path.AddArc(r.Left, r.Top, d, d, 180, 90);
-  path.AddArc(r.Right - d, r.Top, d, d, 270, 90);
-  path.AddArc(r.Right - d, r.Bottom - d, d, d, 0, 90);
-  path.AddArc(r.Left, r.Bottom - d, d, d, 90, 90);
+  // Clockwise from the top-left corner, a quarter turn each.
+  path.AddArc(r.Left, r.Top, d, d, 2 * kQuarterTurn, kQuarterTurn);
+  path.AddArc(r.Right - d, r.Top, d, d, 3 * kQuarterTurn, kQuarterTurn);
+  path.AddArc(r.Right - d, r.Bottom - d, d, d, 0, kQuarterTurn);
+  path.AddArc(r.Left, r.Bottom - d, d, d, kQuarterTurn, kQuarterTurn);
   path.CloseFigure();
 }
 
