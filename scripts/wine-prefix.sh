@@ -7,10 +7,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   "$WINE" wineboot -i >/dev/null 2>&1 || true
   "$WINESERVER" -w
-  # Japanese glyphs: map the Windows UI fonts to the installed CJK font.
-  for font in "MS UI Gothic" "Meiryo" "Meiryo UI" "Yu Gothic UI" "MS Gothic" "MS PGothic"; do
-    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d "IPAGothic" /f >/dev/null 2>&1
+  # Japanese glyphs: map the Windows UI fonts to the installed CJK fonts, the
+  # proportional ones to the proportional IPA font.
+  for font in "MS UI Gothic" "Meiryo" "Meiryo UI" "Yu Gothic UI" "MS PGothic"; do
+    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d "IPAPGothic" /f >/dev/null 2>&1
   done
+  "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "MS Gothic" /t REG_SZ /d "IPAGothic" /f >/dev/null 2>&1
   "$WINESERVER" -w
 fi
 # GDI+ needs Tahoma; this Wine does not list the fonts of its own data folder,
