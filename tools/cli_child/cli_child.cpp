@@ -5,7 +5,8 @@
 //   lf         "a\nb\nc" (bare line feeds)
 //   flood KB   numbered lines "line 000000\r\n" up to KB kilobytes
 //   stubborn   "pid N\r\nb\r\nc\r\n" in one write, 200 ms later "late\r\ntail",
-//              then runs on, never reading its input
+//              then sets the event "krvl-cli-child-written-N" (manual reset;
+//              it is created when missing) and runs on, never reading its input
 //   until-stop "pid N\r\n", then reads its input and exits with code 7 at the
 //              first stop byte (0x03)
 //   cp932      "ab日本語\r\nend" in code page 932, the write split inside a
@@ -34,6 +35,8 @@ void Write(DWORD stream, std::string_view bytes) {
 
 void Out(std::string_view bytes) { Write(STD_OUTPUT_HANDLE, bytes); }
 
+constexpr wchar_t kWrittenEventPrefix[] = L"krvl-cli-child-written-";
+
 std::string PidLine() { return "pid " + std::to_string(GetCurrentProcessId()) + "\r\n"; }
 
 void Flood(int kilobytes) {
@@ -50,6 +53,12 @@ void Flood(int kilobytes) {
     Out(chunk);
     sent += chunk.size();
   }
+}
+
+// Tells a waiting test that all output is in the pipe.
+void SignalWritten() {
+  const std::wstring name = kWrittenEventPrefix + std::to_wstring(GetCurrentProcessId());
+  if (HANDLE event = CreateEventW(nullptr, TRUE, FALSE, name.c_str())) SetEvent(event);
 }
 
 int UntilStop() {
@@ -71,6 +80,7 @@ int wmain(int argc, wchar_t** argv) {
     Write(STD_ERROR_HANDLE, "two\r\n");
     Out("three");
   } else if (mode == L"silent") {
+    // writes nothing
   } else if (mode == L"lf") {
     Out("a\nb\nc");
   } else if (mode == L"flood" && argc > 2) {
@@ -79,6 +89,7 @@ int wmain(int argc, wchar_t** argv) {
     Out(PidLine() + "b\r\nc\r\n");
     Sleep(kLateDelayMs);
     Out("late\r\ntail");
+    SignalWritten();
     Sleep(INFINITE);
   } else if (mode == L"until-stop") {
     return UntilStop();
