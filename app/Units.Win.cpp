@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "payment/uRESTClient.Win.h"
 #include "qx/cli/QX.CLI.Win.h"
 #include "qx/utils/QX.Utils.Form.Win.h"
 #include "ui/WindowsServices.Win.h"
@@ -19,6 +20,7 @@ constexpr TUnit kUnits[] = {
     {ui::RegisterWindowsServices, nullptr},
     {qx::utils::form_win::UnitStart, qx::utils::form_win::UnitEnd},
     {qx::cli::cli_win::UnitStart, nullptr},
+    {payment::RegisterWinHttpGetService, nullptr},
 };
 
 int gStarted = 0;

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "app/uBIPPlatform.Win.h"
 #include "qx/utils/QX.Utils.Application.Win.h"
+#include "qx/utils/QX.Utils.Form.h"
 #include "qx/utils/QX.Utils.RunAsAdmin.Win.h"
 #include "ui/Application.Win.h"
 #include "ui/CommandLine.Win.h"
@@ -14,6 +16,7 @@ constexpr char16_t kGuiSwitch[] = u"dummy";
 
 TfrmMain::TfrmMain() {
   BindHandler(u"FormCreate", [this] { FormCreate(); });
+  BindHandler(u"FormDestroy", [this] { FormDestroy(); });
   BindHandler(u"btnExitClick", [this] { btnExitClick(); });
 }
 
@@ -26,8 +29,8 @@ void TfrmMain::Loaded() {
 }
 
 void TfrmMain::FormCreate() {
-  // FBIP and FCustomScheme are created here once the dispatcher and the
-  // scheme registration exist.
+  // FCustomScheme is created here once the scheme registration exists.
+  FBIP = std::make_unique<payment::TBIPUtils>(app::CreateBIPPlatform());
   ui::Application& app = ui::Application::Current();
   lblCreated->Text = u"Version " + qx::utils::GetApplicationVersion(app) + u" " + lblCreated->Text;
   if (ui::ParamCount() == 0) {
@@ -46,13 +49,17 @@ void TfrmMain::ProcCommand() {
     return;
   }
   // URI mode: no window, no taskbar button.
-  ShowWindow(reinterpret_cast<HWND>(ui::Application::Current().Handle()), SW_HIDE);
+  {
+    qx::utils::TFormUtils formUtils;
+    formUtils.HideTaskbar();
+  }
   btnReg->Enabled = false;
   btnUnreg->Enabled = false;
   btnCreateParam->Enabled = false;
-  // Until the dispatcher takes the link, the process ends by itself.
-  ui::ForceQueue([this] { Close(); });
+  FBIP->SendToAddress(ui::ParamStr(1), [this] { Close(); });
 }
+
+void TfrmMain::FormDestroy() { FBIP.reset(); }
 
 bool TfrmMain::CanShow() { return FCanVisible && Form::CanShow(); }
 

@@ -2,6 +2,9 @@
 // The main window. It decides while being created what this process is:
 // the relaunch with administrator rights (no argument), the window with its
 // commands ("dummy"), or the hand-off of a payment link (anything else).
+#include <memory>
+
+#include "payment/uBIP.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
 
@@ -18,6 +21,7 @@ class TfrmMain : public ui::Form {
 
  private:
   void FormCreate();
+  void FormDestroy();
   void ProcCommand();
   void btnExitClick();
 
@@ -27,4 +31,5 @@ class TfrmMain : public ui::Form {
   ui::TButton* btnExit = nullptr;
   ui::TLabel* lblCreated = nullptr;
   bool FCanVisible = false;
+  std::unique_ptr<payment::TBIPUtils> FBIP;
 };

@@ -21,6 +21,7 @@ class RecordingForm : public ui::Form {
  public:
   explicit RecordingForm(bool queueWork) : queueWork_(queueWork) {
     BindHandler(u"FormCreate", [this] { Created(); });
+    BindHandler(u"FormDestroy", [] {});
     BindHandler(u"btnExitClick", [this] { Close(); });
   }
   ~RecordingForm() override { gLog.push_back("deleted"); }
@@ -47,6 +48,7 @@ class RecordingForm : public ui::Form {
    public:
     ModalForm() {
       BindHandler(u"FormCreate", [] {});
+      BindHandler(u"FormDestroy", [] {});
       BindHandler(u"btnExitClick", [this] { Close(); });
     }
   };

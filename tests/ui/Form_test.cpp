@@ -34,6 +34,7 @@ class MainLayoutForm : public ui::Form {
   int creates = 0;
   MainLayoutForm() {
     BindHandler(u"FormCreate", [this] { ++creates; });
+    BindHandler(u"FormDestroy", [] {});
     BindHandler(u"btnExitClick", [this] { ++exitClicks; });
   }
   bool CanShow() override { return allowShow; }
