@@ -40,6 +40,12 @@ ui::UniqueHandle OpenChild(const std::u16string& pidLine) {
   return ui::UniqueHandle(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, pid));
 }
 
+// Set by the stubborn child once all its output is written.
+ui::UniqueHandle WrittenEvent(const std::u16string& pidLine) {
+  const std::u16string name = u"krvl-cli-child-written-" + pidLine.substr(4);
+  return ui::UniqueHandle(CreateEventW(nullptr, TRUE, FALSE, ui::W(name)));
+}
+
 DWORD ExitCodeOf(HANDLE process) {
   DWORD code = STILL_ACTIVE;
   GetExitCodeProcess(process, &code);
@@ -98,18 +104,20 @@ TEST(CLIWin, StoppingEndsAStubbornChildAfterTheFinalRead) {
     SCOPED_TRACE(viaWhileBreak ? "WhileBreak" : "handler answers false");
     TCLIWin cli;
     Lines lines;
-    ui::UniqueHandle child;
+    ui::UniqueHandle child, written;
     KillOnExit guard{child};
     Clock::time_point batchDone;
     cli.WhileExec(ChildCommand(u"stubborn"), [&](const std::u16string& iLine) {
       lines.push_back(iLine);
       if (lines.size() == 1) {
         child = OpenChild(iLine);
+        written = WrittenEvent(iLine);
         if (!viaWhileBreak) return false;
         cli.WhileBreak();
       }
       if (iLine == u"c") {
-        Sleep(600);  // the child's later output reaches the pipe meanwhile
+        // The batch ends once the child's later output is in the pipe.
+        EXPECT_EQ(WaitForSingleObject(written.get(), 10000), WAIT_OBJECT_0);
         batchDone = Clock::now();
       }
       return true;
