@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "payment/uBIP.h"
+#include "qx/utils/QX.Utils.CustomScheme.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
 
@@ -24,6 +25,10 @@ class TfrmMain : public ui::Form {
   void FormDestroy();
   void ProcCommand();
   void btnExitClick();
+  void btnRegClick();
+  void btnUnregClick();
+  // Enables the button that applies now; returns whether the scheme is registered.
+  bool UpdateSchemeButtons();
 
   ui::TButton* btnReg = nullptr;
   ui::TButton* btnUnreg = nullptr;
@@ -32,4 +37,5 @@ class TfrmMain : public ui::Form {
   ui::TLabel* lblCreated = nullptr;
   bool FCanVisible = false;
   std::unique_ptr<payment::TBIPUtils> FBIP;
+  std::unique_ptr<qx::utils::TCustomScheme> FCustomScheme;
 };

@@ -7,6 +7,7 @@
 
 #include "support/FormInspection.Win.h"
 #include "support/Process.Win.h"
+#include "support/Robot.Win.h"
 #include "ui/Text.h"
 #include "ui/UniqueHandle.Win.h"
 #include "ui/WinText.Win.h"
@@ -62,6 +63,9 @@ TEST(MainWindow, GuiModeShowsTheFixedWindowAndEscapeOrCloseBoxEndIt) {
   HWND other = testsupport::WaitForVisibleWindow(viaCloseBox.Pid(), kFormClass, kShowTimeout);
   ASSERT_NE(window, nullptr);
   ASSERT_NE(other, nullptr);
+  // Nothing is registered in the test prefix: each asks to register first.
+  ASSERT_TRUE(testsupport::AnswerNextDialog(viaEscape.Pid(), testsupport::RobotClick::No).Clicked());
+  ASSERT_TRUE(testsupport::AnswerNextDialog(viaCloseBox.Pid(), testsupport::RobotClick::No).Clicked());
 
   RECT client{};
   GetClientRect(window, &client);
@@ -110,6 +114,7 @@ TEST(MainWindow, ControlTextsFollowTheUserInterfaceLanguage) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     processes.emplace_back(OpenProcess(SYNCHRONIZE, FALSE, pid));
+    ASSERT_TRUE(testsupport::AnswerNextDialog(pid, testsupport::RobotClick::No).Clicked());
     const auto inspection = testsupport::InspectForm(window);
     ASSERT_TRUE(inspection.has_value());
     EXPECT_EQ(TextOf(*inspection, "btnReg"), c.btnReg);
