@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "support/FakeWallet.Win.h"
+#include "support/Bench.h"
 #include "support/Process.Win.h"
 #include "support/StubPriceServer.Win.h"
 
@@ -38,11 +39,6 @@ double TimeToQuestion(const std::u16string& commandLine, const std::vector<tests
   return -1;
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -65,9 +61,9 @@ int wmain(int argc, wchar_t** argv) {
     plain.push_back(TimeToQuestion(exe + u"\"korvalcoin:ADDR?amount=1.5\"", env));
     converted.push_back(TimeToQuestion(exe + u"\"korvalcoin:ADDR?amountExt=1000&amountType=JPY\"", env));
   }
-  const double base = Median(baseline);
-  std::printf("runs %d, median ms: minimal %.1f, plain %.1f, converted %.1f\n", runs, base, Median(plain),
-              Median(converted));
-  std::printf("ratio plain %.2f, converted %.2f\n", Median(plain) / base, Median(converted) / base);
+  const double base = testsupport::Median(baseline);
+  std::printf("runs %d, median ms: minimal %.1f, plain %.1f, converted %.1f\n", runs, base, testsupport::Median(plain),
+              testsupport::Median(converted));
+  std::printf("ratio plain %.2f, converted %.2f\n", testsupport::Median(plain) / base, testsupport::Median(converted) / base);
   return 0;
 }

@@ -15,8 +15,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr wchar_t kFormClass[] = L"KrvlForm";
-constexpr wchar_t kMessageBoxClass[] = L"#32770";
-constexpr int kNoButton = 7;
 constexpr auto kTimeout = 40s;
 
 std::u16string Exe() { return u"\"" + testsupport::BinPath(u"krvl-scheme.exe") + u"\""; }
@@ -28,17 +26,6 @@ bool HasVisibleForm(DWORD pid) {
   return false;
 }
 
-// Answers any message box of the process without agreeing to anything: No
-// where there is one, else OK.
-void DismissMessageBoxes(DWORD pid) {
-  for (HWND box : testsupport::WindowsOfProcess(pid, kMessageBoxClass)) {
-    if (!IsWindowVisible(box)) continue;
-    HWND button = GetDlgItem(box, kNoButton);
-    if (!button) button = GetDlgItem(box, IDOK);
-    if (button) PostMessageW(button, BM_CLICK, 0, 0);
-  }
-}
-
 // Closes the visible windows of the processes until every one has ended.
 bool CloseAllAndWait(const std::vector<std::pair<DWORD, HANDLE>>& processes) {
   return testsupport::WaitUntil(
@@ -47,7 +34,7 @@ bool CloseAllAndWait(const std::vector<std::pair<DWORD, HANDLE>>& processes) {
         for (const auto& [pid, process] : processes) {
           if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0) continue;
           allEnded = false;
-          DismissMessageBoxes(pid);
+          testsupport::DismissMessageBoxes(pid);
           for (HWND w : testsupport::WindowsOfProcess(pid, kFormClass)) {
             if (IsWindowVisible(w) && IsWindowEnabled(w)) PostMessageW(w, WM_CLOSE, 0, 0);
           }
@@ -114,7 +101,7 @@ TEST(LaunchModes, EachCommandLineEndsInItsMode) {
           allEnded = false;
           if (HasVisibleForm(child->Pid())) shown.insert(what);
           // A link reaches the dispatcher, which may report the missing wallet.
-          DismissMessageBoxes(child->Pid());
+          testsupport::DismissMessageBoxes(child->Pid());
         }
         return allEnded;
       },

@@ -140,6 +140,16 @@ HWND WaitForVisibleWindow(DWORD pid, const wchar_t* className, std::chrono::mill
   return result;
 }
 
+void DismissMessageBoxes(DWORD pid) {
+  constexpr int kNoButton = 7;
+  for (HWND box : WindowsOfProcess(pid, L"#32770")) {
+    if (!IsWindowVisible(box)) continue;
+    HWND button = GetDlgItem(box, kNoButton);
+    if (!button) button = GetDlgItem(box, IDOK);
+    if (button) PostMessageW(button, BM_CLICK, 0, 0);
+  }
+}
+
 std::u16string WindowText(HWND hwnd) {
   int len = GetWindowTextLengthW(hwnd);
   std::u16string text(static_cast<std::size_t>(len) + 1, u'\0');

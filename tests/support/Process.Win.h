@@ -72,6 +72,10 @@ HWND WaitForVisibleWindow(DWORD pid, const wchar_t* className, std::chrono::mill
 
 std::u16string WindowText(HWND hwnd);
 
+// Answers every visible message box of the process without agreeing to
+// anything: No where the box has one, else OK.
+void DismissMessageBoxes(DWORD pid);
+
 // Reads a whole file as UTF-8 and returns it as UTF-16; empty when missing.
 std::u16string ReadUtf8File(const std::u16string& path);
 
