@@ -115,6 +115,10 @@ TEST_F(SchemeCommands, StartQuestionRegisterRestartQuestionAndUnregister) {
   // No to the start question: nothing is written.
   Gui declined = StartGui();
   ASSERT_NE(declined.window, nullptr);
+  // The question belongs to the shown main window.
+  const HWND box = testsupport::WaitForVisibleWindow(declined.process.Pid(), L"#32770", kShowTimeout);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(GetWindow(box, GW_OWNER), declined.window);
   auto seen = testsupport::AnswerNextDialog(declined.process.Pid(), RobotClick::No);
   ASSERT_TRUE(seen.Clicked());
   EXPECT_TRUE(seen.text == texts[app::MSG_ASK_REGISTER]);
