@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build ccache g++ clang libclang-rt-14-dev libgtest-dev googletest
   nlohmann-json3-dev g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-wine
-  fonts-ipafont-gothic imagemagick ca-certificates libgnutls30 locales python3)
+  fonts-ipafont-gothic imagemagick x11-utils ca-certificates libgnutls30 locales python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

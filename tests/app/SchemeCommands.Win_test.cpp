@@ -13,6 +13,7 @@
 #include "qx/utils/QX.Utils.Registry.Win.h"
 #include "support/FormInspection.Win.h"
 #include "support/Process.Win.h"
+#include "support/RegistrySandbox.Win.h"
 #include "support/Robot.Win.h"
 #include "support/ScopedService.h"
 #include "ui/LocaleService.Win.h"
@@ -129,10 +130,8 @@ TEST_F(SchemeCommands, StartQuestionRegisterRestartQuestionAndUnregister) {
 
   // A failing write: under a volatile per-user scheme key no lasting subkey
   // can be made. The error is shown and the buttons stay.
-  ui::UniqueKey blocker;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, ui::W(kSchemeKey), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                            nullptr, blocker.put(), nullptr),
-            ERROR_SUCCESS);
+  ui::UniqueKey blocker = testsupport::CreateVolatileKey(HKEY_CURRENT_USER, kSchemeKey);
+  ASSERT_TRUE(blocker);
   ASSERT_FALSE(qx::utils::RegKeyExists(HKEY_LOCAL_MACHINE, kSchemeKey));  // so the first box asks to register
   Gui failing = StartGui();
   ASSERT_NE(failing.window, nullptr);

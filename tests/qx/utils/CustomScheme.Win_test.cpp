@@ -6,6 +6,7 @@
 
 #include "qx/utils/QX.Utils.CustomScheme.h"
 #include "qx/utils/QX.Utils.Registry.Win.h"
+#include "support/RegistrySandbox.Win.h"
 #include "ui/Text.h"
 #include "ui/UniqueHandle.Win.h"
 #include "ui/WinText.Win.h"
@@ -95,10 +96,8 @@ TEST_F(CustomSchemeTest, UnregisterRemovesTheThreeTrees) {
 TEST_F(CustomSchemeTest, AFailedWriteStopsAndLeavesWhatWasWritten) {
   // Under a volatile per-user scheme key no lasting subkey can be created, so
   // the seventh write (the per-user DefaultIcon key) fails.
-  ui::UniqueKey volatileKey;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, ui::W(schemeKey), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                            nullptr, volatileKey.put(), nullptr),
-            ERROR_SUCCESS);
+  const ui::UniqueKey volatileKey = testsupport::CreateVolatileKey(HKEY_CURRENT_USER, schemeKey);
+  ASSERT_TRUE(volatileKey);
   EXPECT_FALSE(scheme.Register());
   EXPECT_FALSE(qx::utils::ReadRegString(HKEY_LOCAL_MACHINE, schemeKey + u"shell\\open\\command\\", u"").empty());
   EXPECT_FALSE(qx::utils::ReadRegString(HKEY_CURRENT_USER, schemeKey, u"").empty());
