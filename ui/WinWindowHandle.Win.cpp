@@ -16,7 +16,6 @@
 namespace ui {
 namespace {
 
-constexpr wchar_t kFormClass[] = L"KrvlForm";
 constexpr UINT_PTR kAnimationTimer = 1;
 constexpr UINT kAnimationFrameMs = 15;
 float gForcedScale = 0;
@@ -64,13 +63,13 @@ TWinWindowHandle::TWinWindowHandle(Form& form) : form_(form), dpi_(kDefaultDpi) 
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
-    wc.lpszClassName = kFormClass;
+    wc.lpszClassName = kFormWindowClass;
     return RegisterClassExW(&wc) != 0;
   }();
   (void)registered;
   const auto& s = form.Settings();
   HWND owner = reinterpret_cast<HWND>(Application::Current().Handle());
-  CreateWindowExW(0, kFormClass, W(s.Caption), StyleOf(s), CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+  CreateWindowExW(0, kFormWindowClass, W(s.Caption), StyleOf(s), CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), this);
   if (hwnd_) {
     dpi_ = DpiOfWindow(hwnd_);

@@ -9,6 +9,10 @@
 
 namespace ui {
 
+// The window class of every form window; programs that look for our forms from
+// outside (tests, benchmarks) find them by it.
+inline constexpr wchar_t kFormWindowClass[] = L"KrvlForm";
+
 class TWinWindowHandle : public IFormWindow {
  public:
   explicit TWinWindowHandle(Form& form);

@@ -16,6 +16,7 @@
 #include "support/Bench.h"
 #include "support/Process.Win.h"
 #include "ui/WinText.Win.h"
+#include "ui/WinWindowHandle.Win.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 0; i < runs; ++i) {
     // Interleaved so a slow moment of the machine falls on both alike.
     baseShow.push_back(TimeToWindow(minimal, L"KrvlBenchMinimal").ms);
-    const Shown gui = TimeToWindow(exe + u" dummy", L"KrvlForm");
+    const Shown gui = TimeToWindow(exe + u" dummy", ui::kFormWindowClass);
     guiShow.push_back(gui.ms);
     peak = std::max(peak, gui.peakWorkingSet);
     baseEnd.push_back(TimeToEnd(minimal + u" hidden"));

@@ -9,18 +9,18 @@
 #include "support/Process.Win.h"
 #include "ui/Text.h"
 #include "ui/UniqueHandle.Win.h"
+#include "ui/WinWindowHandle.Win.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr wchar_t kFormClass[] = L"KrvlForm";
 constexpr auto kTimeout = 40s;
 
 std::u16string Exe() { return u"\"" + testsupport::BinPath(u"krvl-scheme.exe") + u"\""; }
 
 bool HasVisibleForm(DWORD pid) {
-  for (HWND w : testsupport::WindowsOfProcess(pid, kFormClass)) {
+  for (HWND w : testsupport::WindowsOfProcess(pid, ui::kFormWindowClass)) {
     if (IsWindowVisible(w)) return true;
   }
   return false;
@@ -35,7 +35,7 @@ bool CloseAllAndWait(const std::vector<std::pair<DWORD, HANDLE>>& processes) {
           if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0) continue;
           allEnded = false;
           testsupport::DismissMessageBoxes(pid);
-          for (HWND w : testsupport::WindowsOfProcess(pid, kFormClass)) {
+          for (HWND w : testsupport::WindowsOfProcess(pid, ui::kFormWindowClass)) {
             if (IsWindowVisible(w) && IsWindowEnabled(w)) PostMessageW(w, WM_CLOSE, 0, 0);
           }
         }
@@ -46,8 +46,8 @@ bool CloseAllAndWait(const std::vector<std::pair<DWORD, HANDLE>>& processes) {
 
 std::set<HWND> VisibleForms() {
   std::set<HWND> forms;
-  for (HWND w = FindWindowExW(nullptr, nullptr, kFormClass, nullptr); w;
-       w = FindWindowExW(nullptr, w, kFormClass, nullptr)) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, ui::kFormWindowClass, nullptr); w;
+       w = FindWindowExW(nullptr, w, ui::kFormWindowClass, nullptr)) {
     if (IsWindowVisible(w)) forms.insert(w);
   }
   return forms;
@@ -114,7 +114,7 @@ TEST(LaunchModes, EachCommandLineEndsInItsMode) {
 
   // GUI mode: the window shows; it ends cleanly when closed.
   for (std::size_t i = 0; i < guis.size(); ++i) {
-    EXPECT_NE(testsupport::WaitForVisibleWindow(guis[i].Pid(), kFormClass, kTimeout), nullptr) << gui[i].what;
+    EXPECT_NE(testsupport::WaitForVisibleWindow(guis[i].Pid(), ui::kFormWindowClass, kTimeout), nullptr) << gui[i].what;
   }
   std::set<DWORD> ours;
   for (const auto* group : {&relaunchers, &guis, &hiddens}) {

@@ -11,13 +11,13 @@
 #include "ui/Text.h"
 #include "ui/UniqueHandle.Win.h"
 #include "ui/WinText.Win.h"
+#include "ui/WinWindowHandle.Win.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 using testsupport::ControlOf;
 
-constexpr wchar_t kFormClass[] = L"KrvlForm";
 constexpr auto kShowTimeout = 20s;
 constexpr auto kExitTimeout = 20s;
 
@@ -40,9 +40,9 @@ HWND WaitForNewForm(const std::set<HWND>& known) {
   HWND found = nullptr;
   testsupport::WaitUntil(
       [&] {
-        found = FindWindowExW(nullptr, nullptr, kFormClass, nullptr);
+        found = FindWindowExW(nullptr, nullptr, ui::kFormWindowClass, nullptr);
         while (found && (known.contains(found) || !IsWindowVisible(found))) {
-          found = FindWindowExW(nullptr, found, kFormClass, nullptr);
+          found = FindWindowExW(nullptr, found, ui::kFormWindowClass, nullptr);
         }
         return found != nullptr;
       },
@@ -59,8 +59,8 @@ TEST(MainWindow, GuiModeShowsTheFixedWindowAndEscapeOrCloseBoxEndIt) {
   testsupport::Child viaEscape = StartGui();
   testsupport::Child viaCloseBox = StartGui();
   ASSERT_TRUE(viaEscape.Started() && viaCloseBox.Started());
-  HWND window = testsupport::WaitForVisibleWindow(viaEscape.Pid(), kFormClass, kShowTimeout);
-  HWND other = testsupport::WaitForVisibleWindow(viaCloseBox.Pid(), kFormClass, kShowTimeout);
+  HWND window = testsupport::WaitForVisibleWindow(viaEscape.Pid(), ui::kFormWindowClass, kShowTimeout);
+  HWND other = testsupport::WaitForVisibleWindow(viaCloseBox.Pid(), ui::kFormWindowClass, kShowTimeout);
   ASSERT_NE(window, nullptr);
   ASSERT_NE(other, nullptr);
   // Nothing is registered in the test prefix: each asks to register first.

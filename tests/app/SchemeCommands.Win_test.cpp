@@ -19,13 +19,13 @@
 #include "ui/LocaleService.Win.h"
 #include "ui/UniqueHandle.Win.h"
 #include "ui/WinText.Win.h"
+#include "ui/WinWindowHandle.Win.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 using testsupport::RobotClick;
 
-constexpr wchar_t kFormClass[] = L"KrvlForm";
 constexpr auto kShowTimeout = 20s;
 constexpr auto kExitTimeout = 20s;
 constexpr double kDefaultDpi = 96.0;
@@ -56,7 +56,7 @@ Gui StartGui() {
   Gui gui;
   gui.process = testsupport::StartProcess(u"\"" + testsupport::BinPath(u"krvl-scheme.exe") + u"\" dummy");
   if (gui.process.Started()) {
-    gui.window = testsupport::WaitForVisibleWindow(gui.process.Pid(), kFormClass, kShowTimeout);
+    gui.window = testsupport::WaitForVisibleWindow(gui.process.Pid(), ui::kFormWindowClass, kShowTimeout);
   }
   return gui;
 }
